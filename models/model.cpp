@@ -1,0 +1,10 @@
+#include "models/model.h"
+
+#include <algorithm>
+
+void tModel::Reset()
+{
+    std::fill(State.begin(), State.end(), 0.0);
+}
+
+void tModel::Step(double) {}
