@@ -1,0 +1,173 @@
+// The trace tool, run as a user runs it.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "models/crect.h"
+#include "models/lcrect.h"
+#include "run/run.h"
+
+namespace {
+
+struct Result {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Result Trace(const std::string& args)
+{
+    const std::string dir = ::testing::TempDir();
+    const std::string out = dir + "trace.out", err = dir + "trace.err";
+    const std::string command = std::string(TRACE_PATH) + " " + args + " >" + out + " 2>" + err;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::stringstream ss(text);
+    for (std::string line; std::getline(ss, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<double> Fields(const std::string& line)
+{
+    std::vector<double> values;
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while (p < end) {
+        double v = 0;
+        const auto r = std::from_chars(p, end, v);
+        EXPECT_EQ(r.ec, std::errc()) << line;
+        values.push_back(v);
+        p = r.ptr + 1;
+    }
+    return values;
+}
+
+// Every printed number reads back to the double the library computed.
+void ExpectSameAsLibrary(const Result& r, tModel& model, Positions p, int halfPeriods)
+{
+    Run run(model, ".");
+    run.StartUp(p);
+    while (run.halfPeriods() < halfPeriods)
+        run.GrowButtonClick(p);
+    while (run.halfPeriods() > halfPeriods)
+        run.ShrinkButtonClick(p);
+
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), run.Series1().Count() + 1);
+    EXPECT_EQ(lines[0], "t_ms,Iin_A,Uin_V,Uout_V");
+    for (std::size_t i = 0; i < run.Series1().Count(); ++i) {
+        const std::vector<double> f = Fields(lines[i + 1]);
+        ASSERT_EQ(f.size(), 4u) << lines[i + 1];
+        ASSERT_EQ(f[0], run.Series1().XValue(i));
+        ASSERT_EQ(f[1], run.Series1().YValue(i));
+        ASSERT_EQ(f[2], run.Series2().YValue(i));
+        ASSERT_EQ(f[3], run.Series3().YValue(i));
+    }
+}
+
+TEST(Trace, DefaultRunsMatchTheLibrary)
+{
+    tCRect cap;
+    const Result c = Trace("--circuit capacitor");
+    EXPECT_EQ(Lines(c.out).size(), 1501u);
+    ExpectSameAsLibrary(c, cap, DesignedPositions(false), 3);
+
+    tLCRect choke;
+    const Result l = Trace("--circuit choke");
+    EXPECT_EQ(Lines(l.out).size(), 3001u);
+    ExpectSameAsLibrary(l, choke, DesignedPositions(true), 3);
+}
+
+TEST(Trace, EveryOptionReachesTheRun)
+{
+    tLCRect choke;
+    Positions p{2, 10, -180, 8, 0, 100};
+    ExpectSameAsLibrary(Trace("--circuit choke --r1 0.2 --rload 10 --phase -180 --c1 22 --rp 0 --l1 10 --half-periods 1"),
+                        choke, p, 1);
+
+    tCRect cap;
+    Positions q{500, 1000, 90, 0, {}, {}};
+    ExpectSameAsLibrary(Trace("--circuit=capacitor --r1=50.0 --rload 1e3 --phase +90 --c1 10000 --half-periods 20"),
+                        cap, q, 20);
+}
+
+TEST(Trace, HelpExitsZero)
+{
+    const Result r = Trace("--help");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("usage: rectifier-trace --circuit capacitor|choke"), std::string::npos);
+}
+
+TEST(Trace, BadInputsExitTwoWithOneLine)
+{
+    const struct {
+        const char* args;
+        const char* names;
+    } cases[] = {
+        {"", "--circuit"},
+        {"--circuit", "--circuit"},
+        {"--circuit diode", "--circuit"},
+        {"--circuit capacitor --r1 0.1", "--r1"},
+        {"--circuit capacitor --r1 0.25", "--r1"},
+        {"--circuit capacitor --r1 50.1", "--r1"},
+        {"--circuit capacitor --r1 abc", "--r1"},
+        {"--circuit capacitor --r1 ''", "--r1"},
+        {"--circuit capacitor --r1 0.5x", "--r1"},
+        {"--circuit capacitor --r1 nan", "--r1"},
+        {"--circuit capacitor --r1 1e999", "--r1"},
+        {"--circuit capacitor --r1", "--r1"},
+        {"--circuit capacitor --rload 9", "--rload"},
+        {"--circuit capacitor --rload 300.5", "--rload"},
+        {"--circuit choke --rp 1.01", "--rp"},
+        {"--circuit choke --rp -0.01", "--rp"},
+        {"--circuit choke --l1 0", "--l1"},
+        {"--circuit choke --l1 0.15", "--l1"},
+        {"--circuit capacitor --rp 0.1", "--rp"},
+        {"--circuit capacitor --l1 1", "--l1"},
+        {"--circuit capacitor --c1 471", "--c1"},
+        {"--circuit capacitor --c1 -470", "--c1"},
+        {"--circuit capacitor --phase 181", "--phase"},
+        {"--circuit capacitor --phase 0.5", "--phase"},
+        {"--circuit capacitor --half-periods 0", "--half-periods"},
+        {"--circuit capacitor --half-periods 21", "--half-periods"},
+        {"--circuit capacitor --half-periods 2.5", "--half-periods"},
+        {"--circuit capacitor --half-periods 3 --half-periods 4", "--half-periods"},
+        {"--circuit capacitor --volts 10", "--volts"},
+        {"--circuit capacitor extra", "extra"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Result r = Trace(c.args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        const std::vector<std::string> lines = Lines(r.err);
+        ASSERT_EQ(lines.size(), 1u) << r.err;
+        EXPECT_NE(lines[0].find(c.names), std::string::npos) << lines[0];
+    }
+}
+
+}  // namespace
