@@ -76,9 +76,10 @@ void Run::Recalc(const Positions& p)
     do {
         U = std::sin(Fi) * Umax;
         Model.Step(U);
-        series1.Add(StepNo, Model.Iin);
-        series2.Add(StepNo, Model.Uin);
-        series3.Add(StepNo, Model.Uout);
+        // Sample StepNo of each series: the series keep x as the step number.
+        series1.Add(Model.Iin);
+        series2.Add(Model.Uin);
+        series3.Add(Model.Uout);
         Fi += dFi;  // never wrapped: the phase grows over the whole run
         ++StepNo;
     } while (StepNo % StepCount != 0);
@@ -96,8 +97,8 @@ void Run::WriteCaptions(bool chokeFilter)
         captions_.Label5 = "Rп " + FormatFixed(Model.GetR(3), R3Param.decimals, sep);
         captions_.Label6 = "L1 " + FormatFixed(Model.GetL(1) * 1000, L1Param.decimals, sep) + " мГн";
     } else {
-        captions_.Label5.reset();
-        captions_.Label6.reset();
+        captions_.Label5.clear();
+        captions_.Label6.clear();
     }
 }
 

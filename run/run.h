@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 #include "models/model.h"
@@ -9,14 +8,14 @@
 #include "run/series.h"
 
 // Texts of the element captions and the phase caption, written by every run.
-// The choke-filter circuit has the two extra captions.
+// Only the choke-filter circuit has the last two; they stay empty otherwise.
 struct Captions {
-    std::string Label1;                // series resistance
-    std::string Label2;                // capacitor
-    std::string Label3;                // load
-    std::string Label4;                // initial phase
-    std::optional<std::string> Label5; // capacitor series resistance
-    std::optional<std::string> Label6; // choke
+    std::string Label1;  // series resistance
+    std::string Label2;  // capacitor
+    std::string Label3;  // load
+    std::string Label4;  // initial phase
+    std::string Label5;  // capacitor series resistance
+    std::string Label6;  // choke
 };
 
 // The mains source and the run: steps the model from rest over HalfPeriods mains

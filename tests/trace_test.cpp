@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -33,11 +35,16 @@ std::string Slurp(const std::string& path)
 
 Result Trace(const std::string& args)
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string out = dir + "trace.out", err = dir + "trace.err";
+    // Per process and call: CTest runs the tests of this file side by side.
+    static int calls = 0;
+    const std::string stem = ::testing::TempDir() + "trace-" + std::to_string(getpid()) + "-" + std::to_string(++calls);
+    const std::string out = stem + ".out", err = stem + ".err";
     const std::string command = std::string(TRACE_PATH) + " " + args + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    Result r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return r;
 }
 
 std::vector<std::string> Lines(const std::string& text)
