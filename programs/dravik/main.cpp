@@ -1,0 +1,7 @@
+#include "programs/dravik/dravik.h"
+#include "window/tform1.h"
+
+int main(int argc, char** argv)
+{
+    return RunProgram(argc, argv, DravikLayout(), DravikModel);
+}
