@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(
     build-essential cmake
     libgtest-dev libbenchmark-dev
+    qt6-base-dev libqt6gui6
+    fontconfig fonts-liberation fonts-dejavu-core
+    xvfb xauth xdotool
 )
 
 missing=()
