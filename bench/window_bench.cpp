@@ -11,25 +11,15 @@
 #include <memory>
 #include <string>
 
-#include "programs/dravik/dravik.h"
-#include "programs/pontel/pontel.h"
+#include "programs/catalogue.h"
 #include "window/chart.h"
 #include "window/tform1.h"
 
 namespace {
 
-struct Program {
-    const char* name;
-    const ProgramLayout& (*layout)();
-    std::unique_ptr<tModel> (*model)();
-};
-
-const Program Programs[] = {{"pontel", PontelLayout, PontelModel}, {"dravik", DravikLayout, DravikModel}};
-
-std::unique_ptr<TForm1> FormAt(const Program& program, int halfPeriods)
+std::unique_ptr<TForm1> FormAt(const ProgramEntry& program, int halfPeriods)
 {
-    auto form = std::make_unique<TForm1>(program.layout(), program.model);
-    form->show();
+    auto form = OpenProgram(program.name);
     while (form->run().halfPeriods() < halfPeriods)
         form->findChild<QToolButton*>("GrowButton")->click();
     while (form->run().halfPeriods() > halfPeriods)
@@ -45,7 +35,7 @@ QImage ImageFor(const QWidget& w)
     return image;
 }
 
-void Change(benchmark::State& state, const Program& program, int halfPeriods)
+void Change(benchmark::State& state, const ProgramEntry& program, int halfPeriods)
 {
     const auto form = FormAt(program, halfPeriods);
     QSlider* load = form->findChild<QSlider*>("R2track");
@@ -58,7 +48,7 @@ void Change(benchmark::State& state, const Program& program, int halfPeriods)
     }
 }
 
-void Paint(benchmark::State& state, const Program& program, int halfPeriods)
+void Paint(benchmark::State& state, const ProgramEntry& program, int halfPeriods)
 {
     const auto form = FormAt(program, halfPeriods);
     Chart* chart = form->findChild<Chart*>("Chart1");
@@ -73,11 +63,10 @@ void Paint(benchmark::State& state, const Program& program, int halfPeriods)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
     SetUpApplication();
-    for (const Program& program : Programs) {
+    for (const ProgramEntry& program : Programs) {
         for (const int halfPeriods : {1, 20}) {
             const std::string suffix = std::string(program.name) + "/" + std::to_string(halfPeriods);
             benchmark::RegisterBenchmark(("Change/" + suffix).c_str(), Change, program, halfPeriods)

@@ -11,8 +11,7 @@
 
 #include <memory>
 
-#include "programs/dravik/dravik.h"
-#include "programs/pontel/pontel.h"
+#include "programs/catalogue.h"
 #include "window/chart.h"
 #include "window/radio_group.h"
 #include "window/tform1.h"
@@ -21,13 +20,7 @@ namespace {
 
 std::unique_ptr<TForm1> MakeForm(const QString& program)
 {
-    std::unique_ptr<TForm1> form;
-    if (program == "pontel")
-        form = std::make_unique<TForm1>(PontelLayout(), PontelModel);
-    else
-        form = std::make_unique<TForm1>(DravikLayout(), DravikModel);
-    form->show();
-    return form;
+    return OpenProgram(program.toStdString());
 }
 
 template <class T>

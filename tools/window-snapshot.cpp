@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "programs/dravik/dravik.h"
-#include "programs/pontel/pontel.h"
+#include "programs/catalogue.h"
 #include "window/radio_group.h"
 #include "window/tform1.h"
 
@@ -39,26 +38,18 @@ const State States[] = {
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
     SetUpApplication();
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
     QDir().mkpath(dir);
 
-    const struct {
-        const char* name;
-        const ProgramLayout& layout;
-        TForm1::ModelFactory model;
-    } programs[] = {{"pontel", PontelLayout(), PontelModel}, {"dravik", DravikLayout(), DravikModel}};
-
-    for (const auto& program : programs) {
+    for (const ProgramEntry& program : Programs) {
         for (const State& state : States) {
-            TForm1 form(program.layout, program.model);
-            form.show();
-            state.apply(form);
+            const auto form = OpenProgram(program.name);
+            state.apply(*form);
             const QString path = QStringLiteral("%1/%2-%3.png").arg(dir, program.name, state.name);
-            if (!form.grab().save(path)) {
+            if (!form->grab().save(path)) {
                 std::fprintf(stderr, "window-snapshot: cannot write %s\n", qPrintable(path));
                 return 1;
             }
@@ -66,10 +57,10 @@ int main(int argc, char** argv)
         }
 
         // The readout of the sample at 1 ms, as its message box shows it.
-        TForm1 form(program.layout, program.model);
-        const Run& run = form.run();
+        const auto form = OpenProgram(program.name);
+        const Run& run = form->run();
         const std::string text = ReadoutText(run, run.Series2(), run.Series2().Count() / 30);
-        const auto box = TForm1::MakeMessageBox(&form, program.layout.programName, QString::fromStdString(text));
+        const auto box = TForm1::MakeMessageBox(form.get(), program.layout().programName, QString::fromStdString(text));
         box->show();
         const QString path = QStringLiteral("%1/%2-readout.png").arg(dir, program.name);
         if (!box->grab().save(path)) {
