@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
     build-essential cmake
     libgtest-dev libbenchmark-dev
-    qt6-base-dev libqt6gui6
+    qt6-base-dev libqt6gui6 libx11-dev
     fontconfig fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool
+    xvfb xauth xdotool desktop-file-utils
 )
 
 missing=()

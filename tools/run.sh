@@ -26,5 +26,5 @@ window=$(wait_for_window "Модель выпрямителя" 20) || { echo "$p
 sleep 0.5  # let the first paint land
 mkdir -p build/screenshots
 shot="build/screenshots/$program.png"
-build/bin/x-screenshot "$shot" "$window"
+build/bin/x-probe shot "$shot" "$window"
 echo "No display here: ran $program under Xvfb and saved its window after start-up to $(pwd)/$shot"
