@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -175,6 +176,55 @@ TEST(Trace, BadInputsExitTwoWithOneLine)
         ASSERT_EQ(lines.size(), 1u) << r.err;
         EXPECT_NE(lines[0].find(c.names), std::string::npos) << lines[0];
     }
+}
+
+// Any argument list ends in one of two ways: exit 0 with a whole run (or the usage), or
+// exit 2 with one line on stderr and nothing on stdout. Never a crash or a half answer.
+TEST(Trace, RandomArgumentsNeverCrash)
+{
+    const std::vector<std::string> tokens = {
+        "--circuit", "capacitor", "choke", "--r1", "--rload", "--rp", "--l1", "--c1", "--phase", "--half-periods",
+        "0.5", "0.2", "50", "0.25", "-1", "1e1", "1e-1", "10", "1000", "470", "22", "-180", "180", "181", "20", "21",
+        "0", "abc", "", "=", "--r1=0.3", "--circuit=choke", "--", "-", "--help", ".", "1.", ".5", "+3", "nan", "1e400",
+        "0x10", "--circuit=", "\xff", "' '", "--rload=99999999999999999999"};
+    std::mt19937 random(11);
+    const auto quote = [](const std::string& t) {
+        std::string q = "'";
+        for (const char c : t)
+            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return q + "'";
+    };
+    int runs = 0, good = 0;
+    for (int k = 0; k < 300; ++k) {
+        std::string args;
+        if (random() % 3)
+            args = "--circuit " + std::string(random() % 2 ? "capacitor" : "choke");
+        for (int n = int(random() % 6); n > 0; --n)
+        {
+            args += ' ';
+            args += quote(tokens[random() % tokens.size()]);
+        }
+        SCOPED_TRACE(args);
+        const Result r = Trace(args);
+        ++runs;
+        if (r.exitCode == 0) {
+            ++good;
+            EXPECT_EQ(r.err, "");
+            if (r.out.rfind("usage:", 0) == 0)
+                continue;
+            const std::vector<std::string> lines = Lines(r.out);
+            ASSERT_FALSE(lines.empty());
+            EXPECT_EQ(lines[0], "t_ms,Iin_A,Uin_V,Uout_V");
+            const std::size_t samples = lines.size() - 1;
+            EXPECT_TRUE(samples > 0 && (samples % 500 == 0) && samples <= 20000) << samples;
+        } else {
+            ASSERT_EQ(r.exitCode, 2) << r.err;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+        }
+    }
+    EXPECT_GT(good, 20);
+    EXPECT_GT(runs - good, 100);
 }
 
 }  // namespace
