@@ -47,8 +47,6 @@ public:
 
     int halfPeriods() const { return HalfPeriods; }
     int stepCount() const { return StepCount; }
-    double umax() const { return Umax; }
-    double dfi() const { return dFi; }
 
     const tModel& model() const { return Model; }
     const SampleSeries& Series1() const { return series1; }  // input current, A
@@ -57,10 +55,9 @@ public:
     const Captions& captions() const { return captions_; }
     const std::string& decimalSeparator() const { return separator; }
 
+private:
     // Steps per run for a sweep length, rounded to the nearest integer.
     int StepCountFor(int halfPeriods) const;
-
-private:
     void WriteCaptions(bool chokeFilter);
 
     tModel& Model;

@@ -16,7 +16,7 @@
 
 namespace {
 
-TEST(AxisMap, MapsBothWays)
+TEST(AxisMap, PixelsOfValues)
 {
     const AxisMap bottom{0.0, 29.98, 50.0, 460.0};
     const AxisMap left{0.0, 800.0, 210.0, 10.0};  // upwards on the screen
@@ -28,12 +28,9 @@ TEST(AxisMap, MapsBothWays)
         {bottom, 0.0, 50}, {bottom, 29.98, 460}, {bottom, 14.99, 255},
         {left, 0.0, 210}, {left, 800.0, 10}, {left, 400.0, 110}, {left, 1e12, -99990}, {left, -1e12, 100210},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(c.map.PixelOf(c.value), c.pixel) << c.value;
-        if (std::fabs(c.value) < 1e6) {
-            EXPECT_NEAR(c.map.ToValue(c.map.ToPixel(c.value)), c.value, 1e-9);
-        }
-    }
+    EXPECT_EQ(left.PixelOf(std::nan("")), -99990);  // held off the plot, not undefined
     const AxisMap flat{5.0, 5.0, 10.0, 20.0};  // a run of one sample
     EXPECT_EQ(flat.PixelOf(5.0), 10);
 }

@@ -19,7 +19,9 @@ fi
 
 . tools/xvfb.sh
 start_xvfb
-trap 'kill "${app:-}" 2>/dev/null || true; stop_xvfb' EXIT
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+trap 'kill "${app:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$runtime"' EXIT
 "build/bin/$program" &
 app=$!
 window=$(wait_for_window "Модель выпрямителя" 20) || { echo "$program did not open its window" >&2; exit 1; }

@@ -38,7 +38,6 @@ Chart::Chart(QWidget* parent) : QWidget(parent)
 void Chart::setSeries(const SampleSeries* series1, const SampleSeries* series2, const SampleSeries* series3)
 {
     series_ = {series1, series2, series3};
-    dataChanged();
 }
 
 void Chart::dataChanged()

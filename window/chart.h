@@ -34,7 +34,6 @@ public:
     // pointers; call dataChanged() after the series have been refilled.
     void setSeries(const SampleSeries* series1, const SampleSeries* series2, const SampleSeries* series3);
 
-    double leftMaximum() const { return leftMax_; }
     QRect plotRect() const { return plot_; }
     const AxisMap& bottomAxis() const { return bottom_; }
     const AxisMap& leftAxis() const { return left_; }

@@ -13,19 +13,6 @@ PixelScale::PixelScale(const AxisMap& m)
     }
 }
 
-double AxisMap::ToPixel(double v) const
-{
-    const PixelScale s(*this);
-    return s.offset + v * s.scale;
-}
-
-double AxisMap::ToValue(double pixel) const
-{
-    if (last == first)
-        return min;
-    return min + (pixel - first) * (max - min) / (last - first);
-}
-
 int AxisMap::PixelOf(double v) const
 {
     return PixelScale(*this).Of(v);

@@ -23,8 +23,6 @@ struct AxisMap {
     double first = 0.0;
     double last = 1.0;
 
-    double ToPixel(double v) const;
-    double ToValue(double pixel) const;
     // The whole pixel a value is drawn and hit at; far-off values are held a long way
     // outside the plot so that clipping still draws the same picture.
     int PixelOf(double v) const;
